@@ -1,0 +1,29 @@
+#include "protocol/loginreply.h"
+
+#include "protocol/numbertext.h"
+#include "protocol/tagvalue.h"
+
+namespace talvenor {
+
+void FIXParseMsg(std::u16string_view MsgType, std::u16string& MsgStr, LoginReplyActions& actions)
+{
+    if (MsgType != u"LR")
+        return;
+    const std::u16string text = GetFIXTagValue(u"58=", MsgStr);
+    const auto tradertype = readInteger<std::int32_t>(GetFIXTagValue(u"9001=", MsgStr));
+    FIXProcessLoginReply(text, tradertype, actions);
+}
+
+void FIXProcessLoginReply(std::u16string_view text, std::int32_t ttype, LoginReplyActions& actions)
+{
+    if (text == u"OK") {
+        actions.closeLoginWindow();
+        if (ttype == restrictedTraderType)
+            actions.hideRestrictedButtons();
+    } else {
+        actions.showMessage(text);
+    }
+    actions.closeLink();
+}
+
+} // namespace talvenor

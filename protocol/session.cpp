@@ -1,0 +1,7 @@
+#include "protocol/session.h"
+
+namespace talvenor {
+
+std::u16string username;
+
+} // namespace talvenor
