@@ -1,0 +1,68 @@
+#include "uitestsupport.h"
+
+#include <QTcpSocket>
+#include <QTest>
+
+MessageRecorder::MessageRecorder()
+{
+    m_previous = MessageDisplay::setPresenter([this](MessageDisplay::Kind kind, const QString& text) {
+        (kind == MessageDisplay::Kind::Error ? m_errors : m_messages).append(text);
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    MessageDisplay::setPresenter(std::move(m_previous));
+}
+
+void MessageRecorder::clear()
+{
+    m_errors.clear();
+    m_messages.clear();
+}
+
+LoopbackPeer::LoopbackPeer()
+{
+    connect(&m_server, &QTcpServer::newConnection, this, &LoopbackPeer::accept);
+    if (!m_server.listen(QHostAddress::LocalHost, 0))
+        qFatal("cannot listen on 127.0.0.1: %s", qPrintable(m_server.errorString()));
+}
+
+void LoopbackPeer::accept()
+{
+    while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+        const std::size_t index = m_connections.size();
+        m_connections.push_back({socket, {}, false});
+        connect(socket, &QTcpSocket::readyRead, this,
+                [this, index] { m_connections[index].received += m_connections[index].socket->readAll(); });
+        connect(socket, &QTcpSocket::disconnected, this, [this, index] {
+            m_connections[index].received += m_connections[index].socket->readAll();
+            m_connections[index].closedByClient = true;
+        });
+    }
+}
+
+void LoopbackPeer::reply(const QByteArray& bytes)
+{
+    QTcpSocket* socket = m_connections.back().socket;
+    socket->write(bytes);
+    socket->flush();
+}
+
+bool LoopbackPeer::waitForConnections(std::size_t count, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return m_connections.size() >= count; }, timeoutMs);
+}
+
+bool LoopbackPeer::waitForClientClose(std::size_t index, int timeoutMs)
+{
+    return QTest::qWaitFor([&] { return index < m_connections.size() && m_connections[index].closedByClient; },
+                           timeoutMs);
+}
+
+QByteArray wire(const char* text)
+{
+    QByteArray bytes(text);
+    bytes.replace('|', '\x01');
+    return bytes;
+}

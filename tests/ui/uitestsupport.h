@@ -1,0 +1,65 @@
+#pragma once
+
+#include "ui/messagedisplay.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QTcpServer>
+
+#include <vector>
+
+/// Records what the program would show in modal boxes, for as long as it lives.
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    [[nodiscard]] const QStringList& errors() const { return m_errors; }
+    [[nodiscard]] const QStringList& messages() const { return m_messages; }
+    void clear();
+
+private:
+    QStringList m_errors;
+    QStringList m_messages;
+    MessageDisplay::Presenter m_previous;
+};
+
+/// A real order-server stand-in on 127.0.0.1 with a free port: it keeps every accepted
+/// connection, the bytes each one sent, and whether the client has closed it.
+class LoopbackPeer : public QObject {
+    Q_OBJECT
+
+public:
+    struct Connection {
+        QTcpSocket* socket = nullptr;
+        QByteArray received;
+        bool closedByClient = false;
+    };
+
+    LoopbackPeer();
+
+    [[nodiscard]] quint16 port() const { return m_server.serverPort(); }
+    /// Stops listening, so that connecting fails as with no server running.
+    void stopListening() { m_server.close(); }
+
+    [[nodiscard]] const std::vector<Connection>& connections() const { return m_connections; }
+    /// Sends raw bytes to the client on the newest connection.
+    void reply(const QByteArray& bytes);
+    /// Waits (processing events) until \p count connections have been accepted.
+    [[nodiscard]] bool waitForConnections(std::size_t count, int timeoutMs = 5000);
+    /// Waits until the client has closed connection \p index.
+    [[nodiscard]] bool waitForClientClose(std::size_t index, int timeoutMs = 5000);
+
+private:
+    void accept();
+
+    QTcpServer m_server;
+    std::vector<Connection> m_connections;
+};
+
+/// Turns "|" into SOH, so that messages in tests read like the examples.
+[[nodiscard]] QByteArray wire(const char* text);
