@@ -45,8 +45,8 @@ std::u16string generateUniqueId()
 
     // system_clock counts UTC, so the date taken from it is the UTC date whatever the time zone.
     const std::chrono::year_month_day today{std::chrono::floor<std::chrono::days>(now())};
-    std::uint32_t dwordbuffer = dayNumber(today) * static_cast<std::uint32_t>(counterModulus) +
-                                static_cast<std::uint32_t>(CtrCross);
+    std::uint32_t dwordbuffer
+        = dayNumber(today) * static_cast<std::uint32_t>(counterModulus) + static_cast<std::uint32_t>(CtrCross);
 
     std::u16string GeneratedClOrdID(idLength, u' ');
     for (std::size_t i = 0; i < idLength; ++i) {

@@ -31,8 +31,8 @@ struct DecimalDigits {
 DecimalDigits roundToSignificantDigits(double magnitude)
 {
     std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, significantDigits - 1);
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific, significantDigits - 1);
     const std::string_view text(buffer.data(), result.ptr);
     const std::size_t e = text.find('e');
 
@@ -98,8 +98,7 @@ std::u16string formatPrice(double price)
     return widen(price < 0 ? "-" + text : text);
 }
 
-template <std::signed_integral T>
-T readInteger(std::u16string_view text)
+template <std::signed_integral T> T readInteger(std::u16string_view text)
 {
     std::u16string_view digits = text;
     const bool negative = !digits.empty() && digits.front() == u'-';

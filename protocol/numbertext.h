@@ -19,8 +19,7 @@ namespace talvenor {
 
 /// \brief Reads a decimal integer: an optional sign followed by digits only, within the range of T.
 /// \throws ConversionError "'text' is not a valid integer value" for anything else
-template <std::signed_integral T>
-[[nodiscard]] T readInteger(std::u16string_view text);
+template <std::signed_integral T> [[nodiscard]] T readInteger(std::u16string_view text);
 
 extern template std::int32_t readInteger<std::int32_t>(std::u16string_view);
 extern template std::int64_t readInteger<std::int64_t>(std::u16string_view);
