@@ -7,8 +7,8 @@ packages=(
   qt6-base-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev clang-format-14
-  xvfb xauth
-  desktop-file-utils appstream
+  xvfb xauth xdotool
+  desktop-file-utils appstream groff-base
   dpkg-dev fakeroot file
 )
 
