@@ -11,16 +11,18 @@ bool isBlank(char16_t c)
     return c <= u' ';
 }
 
-// The first occurrence counts only when it starts a field; otherwise the first one behind a SOH.
+// The first field start (the text's start or right behind a SOH) at which the prefix stands; this
+// is the first occurrence if that starts a field, otherwise the first one behind a SOH.
 std::size_t findFieldStart(std::u16string_view prefix, std::u16string_view text)
 {
-    std::size_t pos = text.find(prefix);
-    if (pos == npos || pos == 0 || text[pos - 1] == SOH)
-        return pos;
-    do
-        pos = text.find(prefix, pos + 1);
-    while (pos != npos && text[pos - 1] != SOH);
-    return pos;
+    std::size_t start = 0;
+    while (!text.substr(start).starts_with(prefix)) {
+        start = text.find(SOH, start);
+        if (start == npos)
+            return npos;
+        ++start;
+    }
+    return start;
 }
 
 } // namespace
@@ -41,14 +43,13 @@ std::u16string GetFIXTagValue(std::u16string_view strMsgType, std::u16string& st
     const std::size_t start = findFieldStart(strMsgType, strValue);
     if (start == npos)
         return {};
-    const std::size_t end = strValue.find(SOH, start);
+    // A tag prefix holds no SOH, so the SOH that ends the field lies behind it.
+    const std::size_t valueStart = start + strMsgType.size();
+    const std::size_t end = strValue.find(SOH, valueStart);
     if (end == npos)
         return {};
 
-    const std::size_t valueStart = start + strMsgType.size();
-    std::u16string value;
-    if (end > valueStart)
-        value = trimBlanks(std::u16string_view(strValue).substr(valueStart, end - valueStart));
+    std::u16string value(trimBlanks(std::u16string_view(strValue).substr(valueStart, end - valueStart)));
     strValue.erase(start, end - start + 1);
     return value;
 }
