@@ -5,7 +5,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Talvenor"));
+    // The name titles the message boxes; a display name would also be appended to every window title.
+    QApplication::setApplicationName(QStringLiteral("Talvenor"));
     startUp();
     const int status = QApplication::exec();
     shutDown();

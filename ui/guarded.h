@@ -9,11 +9,9 @@
 
 /// \brief Runs one event handler and shows any error it raises, then lets the program go on.
 ///
-/// Every slot goes through this: an exception must never cross Qt code, whose libraries are
-/// built without unwind tables here (a socket that threw once in its readyRead handler would
-/// never signal readyRead again).
-template <std::invocable Handler>
-void guarded(Handler&& handler) noexcept
+/// Every slot goes through this: Qt does not let exceptions pass through its event delivery, so
+/// an error that left a slot would end the program instead of being shown.
+template <std::invocable Handler> void guarded(Handler&& handler) noexcept
 {
     try {
         handler();

@@ -43,8 +43,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-TfrmLogin::TfrmLogin(QWidget* owner)
-    : QWidget(owner, Qt::Window)
+TfrmLogin::TfrmLogin(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("frmLogin"));
     setUpForm(this, QStringLiteral("Login"), 300, 144);
@@ -57,8 +56,6 @@ TfrmLogin::TfrmLogin(QWidget* owner)
     edtUsername = makeEdit(this, "edtUsername", 125, 22);
     edtPassword = makeEdit(this, "edtPassword", 125, 48);
     edtPassword->setEchoMode(QLineEdit::Password);
-    edtPassword->setStyleSheet(edtPassword->styleSheet() +
-                               QStringLiteral(" QLineEdit { lineedit-password-character: 42; }"));
     btnOk = makeButton(this, "btnOk", QStringLiteral("OK"), 202, 97);
     btnCancel = makeButton(this, "btnCancel", QStringLiteral("Cancel"), 115, 97);
 

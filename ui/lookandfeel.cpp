@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 QFont formFont()
@@ -20,12 +21,17 @@ void setUpForm(QWidget* form, const QString& caption, int width, int height)
     form->setBackgroundRole(QPalette::Button);
     form->setAutoFillBackground(true);
     form->resize(width, height);
+    // The client area is centred on the screen's work area; the frame goes round it.
     if (const QScreen* screen = form->screen())
-        form->move(screen->availableGeometry().center() - form->rect().center());
+        form->setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form->size(), screen->availableGeometry()));
 }
 
 void makeFlat(QLineEdit* edit)
 {
     edit->setFrame(false);
-    edit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); background: palette(base); }"));
+    // An edit that hides its text shows a "*" for each character. The edit reads that character
+    // only when its style changes, so it belongs in this one style sheet.
+    edit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(dark); background: palette(base); "
+                                       "lineedit-password-character: 42; }"));
 }

@@ -28,8 +28,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-TfrmMain::TfrmMain(QWidget* parent)
-    : QWidget(parent)
+TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setUpForm(this, QStringLiteral("Talvenor"), 707, 470);
@@ -52,7 +51,7 @@ TfrmMain::TfrmMain(QWidget* parent)
 
     connect(btnAddTrade, &QPushButton::clicked, this, [this] { guarded([this] { btnAddTradeClick(); }); });
     connect(ClientPort, &ServerLink::dataIn, this,
-            [this](const QString& text) { guarded([&] { ClientPortDataIn(text); }); });
+        [this](const QString& text) { guarded([&] { ClientPortDataIn(text); }); });
 
     FormCreate();
 }
@@ -79,8 +78,8 @@ void TfrmMain::btnAddTradeClick()
 void TfrmMain::InitializeConnection(const QString& Username, const QString& Password)
 {
     ClientPort->setConnected(true);
-    ClientPort->Send(QString::fromStdU16String(
-        talvenor::composeLogonRequest(Username.toStdU16String(), Password.toStdU16String())));
+    ClientPort->Send(
+        QString::fromStdU16String(talvenor::composeLogonRequest(Username.toStdU16String(), Password.toStdU16String())));
 }
 
 void TfrmMain::ClientPortDataIn(const QString& Text)

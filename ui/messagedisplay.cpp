@@ -18,8 +18,7 @@ Presenter& currentPresenter()
 void showModalBox(Kind kind, const QString& text)
 {
     const QMessageBox::Icon icon = kind == Kind::Error ? QMessageBox::Critical : QMessageBox::NoIcon;
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

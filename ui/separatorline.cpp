@@ -1,7 +1,6 @@
 #include "ui/separatorline.h"
 
-SeparatorLine::SeparatorLine(QWidget* parent)
-    : QFrame(parent)
+SeparatorLine::SeparatorLine(QWidget* parent) : QFrame(parent)
 {
     setFrameShape(QFrame::HLine);
     setFrameShadow(QFrame::Plain);

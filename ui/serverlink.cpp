@@ -24,10 +24,7 @@ QString socketFailure(const QTcpSocket& socket)
 
 } // namespace
 
-ServerLink::ServerLink(QObject* parent)
-    : QObject(parent)
-{
-}
+ServerLink::ServerLink(QObject* parent) : QObject(parent) { }
 
 ServerLink::~ServerLink()
 {
@@ -51,10 +48,15 @@ void ServerLink::open()
     auto* socket = new QTcpSocket(this);
     m_socket = socket;
     m_decoder = QStringDecoder(QStringDecoder::Utf8);
-    connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-        if (socket == m_socket)
-            readAvailable();
-    });
+    // Queued: the socket also signals readyRead from inside waitForBytesWritten(), and a
+    // handler that closed the link there would pull the socket out from under Send().
+    connect(
+        socket, &QTcpSocket::readyRead, this,
+        [this, current = QPointer(socket)] {
+            if (current && current == m_socket)
+                readAvailable();
+        },
+        Qt::QueuedConnection);
 
     socket->connectToHost(m_remoteHost, m_remotePort);
     if (!socket->waitForConnected(waitMs)) {

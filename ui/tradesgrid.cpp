@@ -7,7 +7,8 @@ namespace {
 constexpr int columnCount = 9;
 constexpr int dataRows = 19;
 constexpr int columnWidth = 86;
-constexpr int headerHeight = 22;
+// The header row and the data rows have the same height.
+constexpr int rowHeight = 22;
 
 constexpr const char* gridStyle = R"(
 QTableWidget {
@@ -38,10 +39,11 @@ void setUpTradesGrid(QTableWidget* grid)
     for (int column = 1; column < columnCount; ++column)
         grid->setColumnWidth(column, columnWidth);
     grid->setHorizontalHeaderLabels({QString(), QStringLiteral("TRADE ID"), QStringLiteral("DATE"),
-                                     QStringLiteral("SIDE"), QStringLiteral("SYMBOL"), QStringLiteral("VOLUME"),
-                                     QStringLiteral("PRICE"), QStringLiteral("VALUE"), QStringLiteral("TRADER")});
+        QStringLiteral("SIDE"), QStringLiteral("SYMBOL"), QStringLiteral("VOLUME"), QStringLiteral("PRICE"),
+        QStringLiteral("VALUE"), QStringLiteral("TRADER")});
 
-    grid->horizontalHeader()->setFixedHeight(headerHeight);
+    grid->horizontalHeader()->setFixedHeight(rowHeight);
+    grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     grid->horizontalHeader()->setHighlightSections(false);
     grid->verticalHeader()->hide();
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

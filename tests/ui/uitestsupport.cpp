@@ -28,13 +28,20 @@ LoopbackPeer::LoopbackPeer()
         qFatal("cannot listen on 127.0.0.1: %s", qPrintable(m_server.errorString()));
 }
 
+LoopbackPeer::~LoopbackPeer()
+{
+    // The sockets outlive the list of connections and still signal while they are destroyed.
+    for (const Connection& connection : m_connections)
+        connection.socket->disconnect(this);
+}
+
 void LoopbackPeer::accept()
 {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
         const std::size_t index = m_connections.size();
         m_connections.push_back({socket, {}, false});
         connect(socket, &QTcpSocket::readyRead, this,
-                [this, index] { m_connections[index].received += m_connections[index].socket->readAll(); });
+            [this, index] { m_connections[index].received += m_connections[index].socket->readAll(); });
         connect(socket, &QTcpSocket::disconnected, this, [this, index] {
             m_connections[index].received += m_connections[index].socket->readAll();
             m_connections[index].closedByClient = true;
@@ -56,8 +63,14 @@ bool LoopbackPeer::waitForConnections(std::size_t count, int timeoutMs)
 
 bool LoopbackPeer::waitForClientClose(std::size_t index, int timeoutMs)
 {
-    return QTest::qWaitFor([&] { return index < m_connections.size() && m_connections[index].closedByClient; },
-                           timeoutMs);
+    return QTest::qWaitFor(
+        [&] { return index < m_connections.size() && m_connections[index].closedByClient; }, timeoutMs);
+}
+
+void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
 }
 
 QByteArray wire(const char* text)

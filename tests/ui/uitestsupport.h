@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTcpServer>
 
+class QWidget;
+
 #include <vector>
 
 /// Records what the program would show in modal boxes, for as long as it lives.
@@ -41,6 +43,9 @@ public:
     };
 
     LoopbackPeer();
+    ~LoopbackPeer() override;
+    LoopbackPeer(const LoopbackPeer&) = delete;
+    LoopbackPeer& operator=(const LoopbackPeer&) = delete;
 
     [[nodiscard]] quint16 port() const { return m_server.serverPort(); }
     /// Stops listening, so that connecting fails as with no server running.
@@ -60,6 +65,9 @@ private:
     QTcpServer m_server;
     std::vector<Connection> m_connections;
 };
+
+/// Types \p text into \p widget one key press per character, non-ASCII characters included.
+void typeText(QWidget* widget, const QString& text);
 
 /// Turns "|" into SOH, so that messages in tests read like the examples.
 [[nodiscard]] QByteArray wire(const char* text);
