@@ -65,11 +65,10 @@ done
 echo "== the installed client shows its Login window"
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-# The window manager title may carry the application name after the window's own: "Login — Talvenor".
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   QT_QPA_PLATFORM=xcb "$1" &
   client=$!
-  timeout 30 xdotool search --sync --onlyvisible --name "^Login( |\$)" >/dev/null
+  timeout 30 xdotool search --sync --onlyvisible --name "^Login\$" >/dev/null
   found=$?
   kill "$client"
   exit "$found"' _ "$stage/usr/bin/talvenor" || fail "no Login window appeared within 30 seconds"
