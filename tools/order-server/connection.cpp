@@ -12,25 +12,15 @@
 
 namespace talvenor::orderserver {
 
-namespace {
-
-void disableAndDeleteLater(QSocketNotifier* notifier)
-{
-    notifier->setEnabled(false);
-    notifier->deleteLater();
-}
-
-} // namespace
-
 Connection::Connection(int descriptor, std::string peer, OrderServer& server)
     : m_descriptor(descriptor), m_peer(std::move(peer)), m_server(server),
-      m_lastActivity(std::chrono::steady_clock::now()), m_notifier(nullptr, &disableAndDeleteLater)
+      m_lastActivity(std::chrono::steady_clock::now())
 {
 }
 
 Connection::~Connection()
 {
-    // The notifier must let go of the descriptor before it is closed.
+    // The notifier must let go of the descriptor before it is closed and given to another peer.
     m_notifier.reset();
     ::close(m_descriptor);
 }
@@ -86,9 +76,9 @@ void Connection::waitForMoreData()
 
 void Connection::endOfStream()
 {
+    finish();
     if (!m_buffered.empty())
         m_server.finalMessage(*this, m_buffered);
-    m_server.connectionFinished(*this);
 }
 
 void Connection::peerReset()
@@ -96,12 +86,19 @@ void Connection::peerReset()
     // An aborted stream may have lost its tail on the way: whatever is buffered is not a message.
     if (!m_buffered.empty())
         return closeFor("closed: " + std::string(std::strerror(errno)) + "; its unfinished message was dropped");
-    m_server.connectionFinished(*this);
+    finish();
 }
 
 void Connection::closeFor(std::string_view reason)
 {
+    finish();
     m_server.log(*this, reason);
+}
+
+void Connection::finish()
+{
+    if (m_notifier)
+        m_notifier->setEnabled(false);
     m_server.connectionFinished(*this);
 }
 

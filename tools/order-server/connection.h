@@ -28,6 +28,8 @@ public:
 
     /// Takes over the connected \p descriptor.
     Connection(int descriptor, std::string peer, OrderServer& server);
+    /// Never to be called from inside the connection's own handlers: the server deletes finished
+    /// connections at the end of a pass of the event loop.
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -36,16 +38,17 @@ public:
     [[nodiscard]] const std::string& peer() const { return m_peer; }
     [[nodiscard]] std::chrono::steady_clock::time_point lastActivity() const { return m_lastActivity; }
 
-    /// \brief Reads whatever has arrived and acts on it. The connection may have finished, and
-    /// been deleted by the server, when this returns.
+    /// \brief Reads whatever has arrived and acts on it; the connection may have finished then.
     void readAvailable();
 
     /// \brief Closes the connection from this side and tells the server why; an unfinished message
-    /// is dropped. The connection has been deleted when this returns.
+    /// is dropped.
     void closeFor(std::string_view reason);
 
 private:
     void endOfStream();
+    /// Reads no more and hands the connection back to the server, which deletes it later.
+    void finish();
     void peerReset();
     /// False once the connection has finished.
     [[nodiscard]] bool answerWholeLogonRequest();
@@ -57,8 +60,7 @@ private:
     std::string m_buffered;
     LogonBoundary m_boundary;
     std::chrono::steady_clock::time_point m_lastActivity;
-    // Deleted later: the connection may finish inside the notifier's own signal.
-    std::unique_ptr<QSocketNotifier, void (*)(QSocketNotifier*)> m_notifier;
+    std::unique_ptr<QSocketNotifier> m_notifier;
 };
 
 } // namespace talvenor::orderserver

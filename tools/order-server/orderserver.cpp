@@ -116,7 +116,12 @@ void OrderServer::finalMessage(Connection& connection, std::string_view bytes)
 
 void OrderServer::connectionFinished(Connection& connection)
 {
-    m_connections.erase(&connection);
+    const auto found = m_connections.find(&connection);
+    if (found == m_connections.end())
+        return;
+    m_finished.push_back(std::move(found->second));
+    m_connections.erase(found);
+    scheduleEndOfPass();
 }
 
 void OrderServer::log(const Connection& connection, std::string_view text)
@@ -139,12 +144,18 @@ void OrderServer::logLine(std::string_view time, std::string_view peer, std::str
     line += ' ';
     line += text;
     m_console.line(line);
+    scheduleEndOfPass();
+}
+
+void OrderServer::scheduleEndOfPass()
+{
     if (!m_endOfPass.isActive())
         m_endOfPass.start();
 }
 
 void OrderServer::endOfPass()
 {
+    m_finished.clear();
     try {
         m_journal.sync();
     } catch (const JournalError& error) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace talvenor::orderserver {
 
@@ -45,7 +46,8 @@ public:
     [[nodiscard]] std::string logonRequest(Connection& connection, std::string_view bytes);
     /// Handles the message that ended with the connection's stream.
     void finalMessage(Connection& connection, std::string_view bytes);
-    /// Deletes a connection that has closed.
+    /// \brief Forgets a connection that has closed; it is deleted at the end of the pass, since it
+    /// may still be on the stack (or the server may be stopping inside one of its messages).
     void connectionFinished(Connection& connection);
     /// Writes a console line about a connection.
     void log(const Connection& connection, std::string_view text);
@@ -57,6 +59,7 @@ signals:
 private:
     void accept(qintptr descriptor);
     void closeIdleConnections();
+    void scheduleEndOfPass();
     void endOfPass();
     void logServerLine(std::string_view text);
     void logLine(std::string_view time, std::string_view peer, std::string_view text);
@@ -70,6 +73,7 @@ private:
     std::chrono::seconds m_idleTimeout;
     Listener m_listener;
     std::unordered_map<Connection*, std::unique_ptr<Connection>> m_connections;
+    std::vector<std::unique_ptr<Connection>> m_finished;
     QTimer m_idleSweep;
     QTimer m_endOfPass;
     QTimer m_acceptRetry;
