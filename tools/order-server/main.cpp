@@ -30,8 +30,11 @@ std::string accountsText(const ServerOptions& options, const Accounts& accounts)
     if (options.accountsFile)
         return std::to_string(accounts.all().size()) + " from " + *options.accountsFile;
     std::string text = "the demonstration accounts";
-    for (const Account& account : accounts.all())
-        text += ' ' + quotedForLog(account.userId) + " (trader type " + std::to_string(account.traderType) + ')';
+    const char* separator = " ";
+    for (const Account& account : accounts.all()) {
+        text += separator + quotedForLog(account.userId) + " (trader type " + std::to_string(account.traderType) + ')';
+        separator = ", ";
+    }
     return text;
 }
 

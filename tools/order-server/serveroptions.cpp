@@ -42,18 +42,19 @@ ServerOptions parseServerOptions(const QStringList& arguments)
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption listen(QStringLiteral("listen"),
-        QStringLiteral("Address and port to listen on; port 0 picks a free one."), QStringLiteral("HOST:PORT"),
-        QStringLiteral("127.0.0.1:9002"));
+        QStringLiteral("Address and port to listen on (default 127.0.0.1:9002); port 0 picks a free one."),
+        QStringLiteral("HOST:PORT"), QStringLiteral("127.0.0.1:9002"));
     const QCommandLineOption accounts(QStringLiteral("accounts"),
         QStringLiteral("Accounts, one user:password:tradertype a line (default: the demonstration accounts)."),
         QStringLiteral("FILE"));
     const QCommandLineOption journal(QStringLiteral("journal"),
-        QStringLiteral("Journal of the valid Trade reports, JSON Lines."), QStringLiteral("FILE"),
-        QStringLiteral("trades.jsonl"));
+        QStringLiteral("Journal of the valid Trade reports, JSON Lines (default trades.jsonl)."),
+        QStringLiteral("FILE"), QStringLiteral("trades.jsonl"));
     const QCommandLineOption fsync(
         QStringLiteral("fsync"), QStringLiteral("Make each journal record durable before it is acknowledged."));
     const QCommandLineOption idleTimeout(QStringLiteral("idle-timeout"),
-        QStringLiteral("Close connections idle for this long."), QStringLiteral("SECONDS"), QStringLiteral("60"));
+        QStringLiteral("Close connections idle for this long (default 60)."), QStringLiteral("SECONDS"),
+        QStringLiteral("60"));
     parser.addOptions({listen, accounts, journal, fsync, idleTimeout});
 
     if (!parser.parse(arguments))
