@@ -20,18 +20,10 @@
 #include <QSet>
 #include <QTest>
 
-#include <chrono>
 #include <memory>
-
-using namespace std::chrono_literals;
+#include <optional>
 
 namespace {
-
-// 2023-09-25 in UTC: identifiers of that day start with 008KS.
-std::chrono::system_clock::time_point pinnedNow()
-{
-    return std::chrono::sys_days{std::chrono::year{2023} / 9 / 25} + 12h;
-}
 
 template <typename Widget> Widget* control(QWidget* window, const char* name)
 {
@@ -65,20 +57,13 @@ private:
 
     std::unique_ptr<ServerProcess> m_server;
     std::unique_ptr<MessageRecorder> m_recorder;
-    QLocale m_savedLocale;
-    std::u16string m_savedUsername;
-    std::int32_t m_savedCounter = 0;
-    talvenor::UtcClock m_savedClock;
+    std::optional<PinnedClientState> m_state;
 };
 
 void OrderServerEndToEndTest::init()
 {
-    m_savedLocale = QLocale();
-    m_savedUsername = talvenor::username;
-    m_savedCounter = talvenor::CtrCross;
-    m_savedClock = talvenor::setUtcClock(pinnedNow);
+    m_state.emplace();
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-    talvenor::CtrCross = 0;
     m_recorder = std::make_unique<MessageRecorder>();
 
     m_server = std::make_unique<ServerProcess>();
@@ -100,10 +85,7 @@ void OrderServerEndToEndTest::cleanup()
     }
     m_server.reset();
     m_recorder.reset();
-    talvenor::setUtcClock(std::move(m_savedClock));
-    talvenor::CtrCross = m_savedCounter;
-    talvenor::username = m_savedUsername;
-    QLocale::setDefault(m_savedLocale);
+    m_state.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

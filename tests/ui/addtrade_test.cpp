@@ -21,18 +21,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <chrono>
 #include <memory>
-
-using namespace std::chrono_literals;
+#include <optional>
 
 namespace {
-
-// 2023-09-25 in UTC, whose day number gives identifiers starting 008KS.
-std::chrono::system_clock::time_point pinnedNow()
-{
-    return std::chrono::sys_days{std::chrono::year{2023} / 9 / 25} + 12h;
-}
 
 // The value of tag 11 in a Trade report.
 QByteArray clientOrderId(const QByteArray& report)
@@ -90,20 +82,12 @@ private:
 
     std::unique_ptr<MessageRecorder> m_recorder;
     std::unique_ptr<LoopbackPeer> m_peer;
-    QLocale m_savedLocale;
-    std::u16string m_savedUsername;
-    std::int32_t m_savedCounter = 0;
-    talvenor::UtcClock m_savedClock;
+    std::optional<PinnedClientState> m_state;
 };
 
 void AddTradeTest::init()
 {
-    m_savedLocale = QLocale();
-    m_savedUsername = talvenor::username;
-    m_savedCounter = talvenor::CtrCross;
-    m_savedClock = talvenor::setUtcClock(pinnedNow);
-    talvenor::username.clear();
-    talvenor::CtrCross = 0;
+    m_state.emplace();
     m_recorder = std::make_unique<MessageRecorder>();
     m_peer = std::make_unique<LoopbackPeer>();
 }
@@ -113,10 +97,7 @@ void AddTradeTest::cleanup()
     shutDown();
     m_peer.reset();
     m_recorder.reset();
-    talvenor::setUtcClock(std::move(m_savedClock));
-    talvenor::CtrCross = m_savedCounter;
-    talvenor::username = m_savedUsername;
-    QLocale::setDefault(m_savedLocale);
+    m_state.reset();
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

@@ -1,5 +1,7 @@
 #include "uitestsupport.h"
 
+#include "protocol/session.h"
+
 #include <QTcpSocket>
 #include <QTest>
 
@@ -19,6 +21,24 @@ void MessageRecorder::clear()
 {
     m_errors.clear();
     m_messages.clear();
+}
+
+PinnedClientState::PinnedClientState()
+    : m_savedUsername(talvenor::username), m_savedCounter(talvenor::CtrCross), m_savedClock(talvenor::setUtcClock([] {
+          using namespace std::chrono;
+          return sys_days{year{2023} / 9 / 25} + hours{12};
+      }))
+{
+    talvenor::username.clear();
+    talvenor::CtrCross = 0;
+}
+
+PinnedClientState::~PinnedClientState()
+{
+    talvenor::setUtcClock(std::move(m_savedClock));
+    talvenor::CtrCross = m_savedCounter;
+    talvenor::username = m_savedUsername;
+    QLocale::setDefault(m_savedLocale);
 }
 
 LoopbackPeer::LoopbackPeer()

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "protocol/clientorderid.h"
 #include "ui/messagedisplay.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QStringList>
 #include <QTcpServer>
 
 class QWidget;
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 /// Records what the program would show in modal boxes, for as long as it lives.
@@ -28,6 +32,23 @@ private:
     QStringList m_errors;
     QStringList m_messages;
     MessageDisplay::Presenter m_previous;
+};
+
+/// Pins what a run of the client reads from the process for one test: an empty user name, the
+/// identifier counter at 0 and the clock on 2023-09-25 12:00 UTC (identifiers start with 008KS).
+/// Puts them back, and the default locale too, when it goes.
+class PinnedClientState {
+public:
+    PinnedClientState();
+    ~PinnedClientState();
+    PinnedClientState(const PinnedClientState&) = delete;
+    PinnedClientState& operator=(const PinnedClientState&) = delete;
+
+private:
+    QLocale m_savedLocale;
+    std::u16string m_savedUsername;
+    std::int32_t m_savedCounter;
+    talvenor::UtcClock m_savedClock;
 };
 
 /// A real order-server stand-in on 127.0.0.1 with a free port: it keeps every accepted
