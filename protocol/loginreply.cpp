@@ -7,6 +7,13 @@ namespace talvenor {
 
 using namespace std::string_view_literals;
 
+void handleReceivedMessage(std::u16string message, LoginReplyActions& actions)
+{
+    const std::u16string type = GetFIXTagValue(u"35="sv, message);
+    if (!type.empty())
+        FIXParseMsg(type, message, actions);
+}
+
 void FIXParseMsg(std::u16string_view MsgType, std::u16string& MsgStr, LoginReplyActions& actions)
 {
     if (MsgType != u"LR"sv)

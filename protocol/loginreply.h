@@ -26,6 +26,12 @@ protected:
     LoginReplyActions& operator=(const LoginReplyActions&) = default;
 };
 
+/// \brief Handles one received message: takes its type (tag 35) out and hands the rest to FIXParseMsg.
+///
+/// A message without a terminated type field is ignored.
+/// \throws ConversionError as FIXParseMsg does
+void handleReceivedMessage(std::u16string message, LoginReplyActions& actions);
+
 /// \brief Handles a received message whose type field has already been taken out of \p MsgStr.
 ///
 /// Only a Login reply ("LR") is handled; every other type is ignored.

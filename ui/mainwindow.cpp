@@ -1,7 +1,6 @@
 #include "ui/mainwindow.h"
 
 #include "protocol/messages.h"
-#include "protocol/tagvalue.h"
 #include "ui/addtrade.h"
 #include "ui/guarded.h"
 #include "ui/login.h"
@@ -89,10 +88,7 @@ void TfrmMain::ClientPortDataIn(const QString& Text)
 
 void TfrmMain::ProcessData(const QString& Text)
 {
-    std::u16string message = Text.toStdU16String();
-    const std::u16string type = talvenor::GetFIXTagValue(u"35=", message);
-    if (!type.empty())
-        talvenor::FIXParseMsg(type, message, *this);
+    talvenor::handleReceivedMessage(Text.toStdU16String(), *this);
 }
 
 void TfrmMain::closeLoginWindow()

@@ -1,10 +1,9 @@
 #include "protocol/loginreply.h"
 
 #include "protocol/conversionerror.h"
-#include "protocol/tagvalue.h"
 #include "protocol/utf8.h"
 #include "rowname.h"
-#include "wiretext.h"
+#include "tests/wiretext.h"
 
 #include <gtest/gtest.h>
 
@@ -30,13 +29,9 @@ private:
     Actions m_actions;
 };
 
-// What the main window does with received text: take the type out, hand the rest on.
 void receive(std::u16string_view received, LoginReplyActions& actions)
 {
-    std::u16string message = wire(received);
-    const std::u16string type = GetFIXTagValue(u"35=", message);
-    if (!type.empty())
-        FIXParseMsg(type, message, actions);
+    handleReceivedMessage(wire(received), actions);
 }
 
 struct ReplyRow {
