@@ -1,7 +1,7 @@
 #include "protocol/messages.h"
 
 #include "rowname.h"
-#include "wiretext.h"
+#include "tests/wiretext.h"
 
 #include <gtest/gtest.h>
 

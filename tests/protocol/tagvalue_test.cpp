@@ -1,7 +1,7 @@
 #include "protocol/tagvalue.h"
 
 #include "rowname.h"
-#include "wiretext.h"
+#include "tests/wiretext.h"
 
 #include <gtest/gtest.h>
 

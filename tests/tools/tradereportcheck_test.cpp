@@ -1,6 +1,6 @@
 #include "tools/order-server/tradereportcheck.h"
 
-#include "readablewire.h"
+#include "tests/wiretext.h"
 
 #include <gtest/gtest.h>
 

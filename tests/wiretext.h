@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace talvenor::orderserver::test {
+namespace talvenor::test {
 
 /// Message text written with "|" where the wire has SOH, so that tables stay readable.
 template <typename Char> std::basic_string<Char> wire(std::basic_string_view<Char> readable)
@@ -26,4 +26,4 @@ inline std::u16string wire(const char16_t* readable)
     return wire(std::u16string_view(readable));
 }
 
-} // namespace talvenor::orderserver::test
+} // namespace talvenor::test
