@@ -35,7 +35,6 @@ public:
     void sync();
 
     [[nodiscard]] const std::string& path() const { return m_path; }
-    [[nodiscard]] bool durable() const { return m_durable; }
     /// Records appended since the journal was opened.
     [[nodiscard]] std::uint64_t appended() const { return m_appended; }
 
