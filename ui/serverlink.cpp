@@ -86,10 +86,15 @@ void ServerLink::Send(const QString& text)
     const QByteArray bytes = text.toUtf8();
     m_socket->write(bytes);
     while (m_socket->bytesToWrite() > 0) {
-        // False with nothing left to write only means the buffer was flushed meanwhile.
-        if (!m_socket->waitForBytesWritten(waitMs) && m_socket->bytesToWrite() > 0)
-            throw LinkError(failureText(QStringLiteral("Cannot send to"), socketFailure(*m_socket)));
+        if (!m_socket->waitForBytesWritten(waitMs))
+            break;
     }
+    // A failed write aborts the socket and drops what it had left to write, so an empty buffer
+    // alone does not show the text went out. A connected socket with nothing left to write
+    // has sent it all, even when the last wait returned false because the buffer was flushed
+    // meanwhile.
+    if (m_socket->state() != QAbstractSocket::ConnectedState || m_socket->bytesToWrite() > 0)
+        throw LinkError(failureText(QStringLiteral("Cannot send to"), socketFailure(*m_socket)));
 }
 
 void ServerLink::readAvailable()

@@ -43,7 +43,8 @@ public:
     /// \throws LinkError naming the host and port when the connection cannot be opened
     void setConnected(bool connected);
 
-    /// \throws LinkError when the link is closed or the text cannot be written in time
+    /// \throws LinkError when the link is closed, breaks while writing, or the text cannot be written
+    /// in time
     void Send(const QString& text);
 
 signals:

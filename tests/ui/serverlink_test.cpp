@@ -20,6 +20,7 @@ private slots:
     void failedConnectNamesHostAndPort();
     void sendOnClosedLinkFails_data();
     void sendOnClosedLinkFails();
+    void sendToAServerThatResetTheConnectionFails();
 
 private:
     enum Closing { NeverOpened, ClosedByClient, ClosedByServer };
@@ -201,6 +202,32 @@ void ServerLinkTest::sendOnClosedLinkFails()
         const QString text = QString::fromUtf8(error.what());
         QVERIFY2(text.contains(QStringLiteral(":%1").arg(peer.port())), qPrintable(text));
     }
+}
+
+void ServerLinkTest::sendToAServerThatResetTheConnectionFails()
+{
+    LoopbackPeer peer;
+    ServerLink link;
+    openTo(link, peer);
+    QVERIFY(peer.waitForConnections(1));
+
+    // The client has not yet noticed the reset (no events run before Send()), so it is the
+    // write that fails.
+    QVERIFY(peer.resetConnection(0));
+
+    // Larger than the most the kernel buffers for one socket (4 MiB), so some of it is written
+    // after the reset arrives even if it arrives late.
+    const QString text(8 * 1024 * 1024, QLatin1Char(u'x'));
+    try {
+        link.Send(text);
+        QFAIL("sending to a connection the server reset succeeded");
+    } catch (const LinkError& error) {
+        const QString message = QString::fromUtf8(error.what());
+        QVERIFY2(
+            message.startsWith(QStringLiteral("Cannot send to the order server at 127.0.0.1:%1: ").arg(peer.port())),
+            qPrintable(message));
+    }
+    QVERIFY(!link.connected());
 }
 
 QTEST_GUILESS_MAIN(ServerLinkTest)

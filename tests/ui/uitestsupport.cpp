@@ -5,6 +5,8 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include <sys/socket.h>
+
 MessageRecorder::MessageRecorder()
 {
     m_previous = MessageDisplay::setPresenter([this](MessageDisplay::Kind kind, const QString& text) {
@@ -85,6 +87,18 @@ bool LoopbackPeer::waitForClientClose(std::size_t index, int timeoutMs)
 {
     return QTest::qWaitFor(
         [&] { return index < m_connections.size() && m_connections[index].closedByClient; }, timeoutMs);
+}
+
+bool LoopbackPeer::resetConnection(std::size_t index)
+{
+    QTcpSocket* socket = m_connections[index].socket;
+    socket->disconnect(this);
+    // A close that lingers for no time discards what is unsent and sends a reset instead of FIN.
+    const linger reset{1, 0};
+    if (::setsockopt(static_cast<int>(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &reset, sizeof reset) != 0)
+        return false;
+    socket->abort();
+    return true;
 }
 
 void typeText(QWidget* widget, const QString& text)

@@ -79,6 +79,9 @@ public:
     [[nodiscard]] bool waitForConnections(std::size_t count, int timeoutMs = 5000);
     /// Waits until the client has closed connection \p index.
     [[nodiscard]] bool waitForClientClose(std::size_t index, int timeoutMs = 5000);
+    /// Drops connection \p index with a reset, as a server that crashed would; false if the
+    /// socket would not take the option that turns its close into a reset.
+    [[nodiscard]] bool resetConnection(std::size_t index);
 
 private:
     void accept();
