@@ -619,8 +619,9 @@ void AddTradeTest::serverNotListening()
     QVERIFY(openWindow("en_US"));
     typeInto("edtSymbol", QStringLiteral("ABC"));
     typeInto("edtQuantity", QStringLiteral("100"));
-    const quint16 port = m_peer->port();
-    m_peer->stopListening();
+    const RefusingPort refusing;
+    const quint16 port = refusing.port();
+    frmMain->clientPort().setRemotePort(port);
 
     QTest::mouseClick(button("btnSend"), Qt::LeftButton);
 

@@ -208,8 +208,9 @@ void LoginTest::refusedLoginCanBeTriedAgain()
 
 void LoginTest::serverNotListening()
 {
-    const quint16 port = m_peer->port();
-    m_peer->stopListening();
+    const RefusingPort refusing;
+    const quint16 port = refusing.port();
+    frmMain->clientPort().setRemotePort(port);
 
     pressOk(QStringLiteral("u1"), QStringLiteral("pw"));
 

@@ -148,9 +148,8 @@ void ServerLinkTest::characterSplitAcrossTwoReadsIsDecodedWhole()
 
 void ServerLinkTest::failedConnectNamesHostAndPort()
 {
-    LoopbackPeer peer;
-    const quint16 port = peer.port();
-    peer.stopListening();
+    const RefusingPort refusing;
+    const quint16 port = refusing.port();
     ServerLink link;
     QSignalSpy dataIn(&link, &ServerLink::dataIn);
 

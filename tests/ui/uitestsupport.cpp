@@ -101,6 +101,12 @@ bool LoopbackPeer::resetConnection(std::size_t index)
     return true;
 }
 
+RefusingPort::RefusingPort()
+{
+    if (!m_socket.bind(QHostAddress::LocalHost, 0))
+        qFatal("cannot bind to 127.0.0.1: %s", qPrintable(m_socket.errorString()));
+}
+
 void typeText(QWidget* widget, const QString& text)
 {
     for (const QChar character : text)

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 class QWidget;
 
@@ -69,8 +70,6 @@ public:
     LoopbackPeer& operator=(const LoopbackPeer&) = delete;
 
     [[nodiscard]] quint16 port() const { return m_server.serverPort(); }
-    /// Stops listening, so that connecting fails as with no server running.
-    void stopListening() { m_server.close(); }
 
     [[nodiscard]] const std::vector<Connection>& connections() const { return m_connections; }
     /// Sends raw bytes to the client on the newest connection.
@@ -88,6 +87,20 @@ private:
 
     QTcpServer m_server;
     std::vector<Connection> m_connections;
+};
+
+/// A port on 127.0.0.1 that refuses connections, as with no server running: bound but never
+/// listening, so no other process can take it while this lives.
+class RefusingPort {
+public:
+    RefusingPort();
+    RefusingPort(const RefusingPort&) = delete;
+    RefusingPort& operator=(const RefusingPort&) = delete;
+
+    [[nodiscard]] quint16 port() const { return m_socket.localPort(); }
+
+private:
+    QTcpSocket m_socket;
 };
 
 /// Types \p text into \p widget one key press per character, non-ASCII characters included.
