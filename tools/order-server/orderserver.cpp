@@ -7,10 +7,13 @@
 #include "tools/order-server/timestamp.h"
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 #include <vector>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -44,6 +47,20 @@ std::string peerOf(int descriptor)
     return std::string(host) + ':' + std::to_string(port);
 }
 
+// Descriptors kept free for the journal, the listener, the event loop and the standard streams.
+constexpr rlim_t reservedDescriptors = 16;
+
+// Once the process is out of descriptors accept() fails, and Qt retries it at once, for ever: the
+// server stops accepting a little before that, and goes on when connections have closed.
+std::size_t connectionLimit()
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return std::numeric_limits<std::size_t>::max();
+    return static_cast<std::size_t>(
+        limit.rlim_cur > 2 * reservedDescriptors ? limit.rlim_cur - reservedDescriptors : limit.rlim_cur / 2);
+}
+
 std::chrono::milliseconds idleSweepInterval(std::chrono::seconds idleTimeout)
 {
     return std::clamp<std::chrono::milliseconds>(
@@ -54,7 +71,7 @@ std::chrono::milliseconds idleSweepInterval(std::chrono::seconds idleTimeout)
 
 OrderServer::OrderServer(MessageHandler handler, Journal& journal, Console& console, std::chrono::seconds idleTimeout)
     : m_handler(std::move(handler)), m_journal(journal), m_console(console), m_idleTimeout(idleTimeout),
-      m_listener([this](qintptr descriptor) { accept(descriptor); })
+      m_listener([this](qintptr descriptor) { accept(descriptor); }), m_connectionLimit(connectionLimit())
 {
     m_listener.setListenBacklogSize(listenBacklog);
     // Out of file descriptors, Qt stops accepting for good; try again once some have been freed.
@@ -64,7 +81,10 @@ OrderServer::OrderServer(MessageHandler handler, Journal& journal, Console& cons
     });
     m_acceptRetry.setSingleShot(true);
     m_acceptRetry.setInterval(acceptRetryDelay);
-    connect(&m_acceptRetry, &QTimer::timeout, &m_listener, &QTcpServer::resumeAccepting);
+    connect(&m_acceptRetry, &QTimer::timeout, this, [this] {
+        if (!m_atConnectionLimit)
+            m_listener.resumeAccepting();
+    });
 
     m_idleSweep.setInterval(idleSweepInterval(idleTimeout));
     connect(&m_idleSweep, &QTimer::timeout, this, &OrderServer::closeIdleConnections);
@@ -89,6 +109,12 @@ void OrderServer::accept(qintptr descriptor)
     auto connection = std::make_unique<Connection>(fd, peerOf(fd), *this);
     Connection* opened = connection.get();
     m_connections.emplace(opened, std::move(connection));
+    if (descriptorsInUse() >= m_connectionLimit) {
+        m_listener.pauseAccepting();
+        if (!std::exchange(m_atConnectionLimit, true))
+            logServerLine("connection limit reached (" + std::to_string(m_connectionLimit)
+                + " connections); accepting again once some have closed");
+    }
     opened->readAvailable();
 }
 
@@ -156,6 +182,10 @@ void OrderServer::scheduleEndOfPass()
 void OrderServer::endOfPass()
 {
     m_finished.clear();
+    if (m_atConnectionLimit && descriptorsInUse() < m_connectionLimit && m_listener.isListening()) {
+        m_atConnectionLimit = false;
+        m_listener.resumeAccepting();
+    }
     try {
         m_journal.sync();
     } catch (const JournalError& error) {

@@ -58,6 +58,8 @@ signals:
 
 private:
     void accept(qintptr descriptor);
+    /// Descriptors held by connections, open or finished but not yet deleted.
+    [[nodiscard]] std::size_t descriptorsInUse() const { return m_connections.size() + m_finished.size(); }
     void closeIdleConnections();
     void scheduleEndOfPass();
     void endOfPass();
@@ -77,6 +79,8 @@ private:
     QTimer m_idleSweep;
     QTimer m_endOfPass;
     QTimer m_acceptRetry;
+    std::size_t m_connectionLimit;
+    bool m_atConnectionLimit = false;
 };
 
 } // namespace talvenor::orderserver
